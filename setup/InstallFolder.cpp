@@ -1,0 +1,43 @@
+#include "setup/InstallFolder.h"
+
+#include "base/SpecialFolders.h"
+#include "base/WinHandles.h"
+#include "setup/ProductNames.h"
+
+#include <shlobj.h>
+#include <shlwapi.h>
+#include <windows.h>
+
+std::wstring normalizeInstallDir(const std::wstring& folder) {
+  std::wstring dir = folder;
+  if (dir.empty() || dir.back() != L'\\') dir += L'\\';
+  size_t firstSlash = dir.find(L'\\');
+  size_t lastOther = dir.find_last_not_of(L'\\');
+  if (lastOther != std::wstring::npos && firstSlash == lastOther + 1 && dir.size() > 3)
+    dir.resize(3);
+  if (PathIsRootW(dir.c_str())) dir += std::wstring(product::kName) + L"\\";
+  return dir;
+}
+
+std::wstring previousInstallDir() {
+  UniqueRegKey key;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, product::kRegistryKey, 0, KEY_QUERY_VALUE,
+                    key.receive()) != ERROR_SUCCESS)
+    return std::wstring();
+  // 2,046 bytes, read with room for a terminator that the stored value may lack.
+  wchar_t value[1023] = {};
+  DWORD bytes = sizeof value - sizeof(wchar_t);
+  DWORD type = 0;
+  if (RegQueryValueExW(key.get(), L"RootDir", nullptr, &type, reinterpret_cast<BYTE*>(value),
+                       &bytes) != ERROR_SUCCESS)
+    return std::wstring();
+  std::wstring dir = value;
+  return dir.size() >= 4 ? dir : std::wstring();
+}
+
+std::wstring defaultInstallDir() {
+  std::wstring programFiles = specialFolderPath(CSIDL_PROGRAM_FILES);
+  if (programFiles.empty()) return std::wstring();
+  if (programFiles.back() != L'\\') programFiles += L'\\';
+  return programFiles + product::kMaker + L"\\" + product::kName;
+}

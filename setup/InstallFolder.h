@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+// The install folder as the extraction and the install actions use it: ending in a backslash,
+// "X:\\\\\\" made the bare root, and a drive root given a product folder ("E:\\" installs into
+// "E:\\OrviZelo\\"). The folder has passed isValidInstallPath.
+std::wstring normalizeInstallDir(const std::wstring& folder);
+
+// The previous installation's folder: HKEY_CURRENT_USER\Software\OrviZelo "RootDir" when it has at
+// least four characters, else empty.
+std::wstring previousInstallDir();
+
+// The Program Files folder + "\\tarsel\\OrviZelo" (no trailing backslash); empty when the shell
+// cannot name the Program Files folder.
+std::wstring defaultInstallDir();
