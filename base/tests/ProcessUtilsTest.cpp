@@ -108,10 +108,10 @@ TEST(RunExeFile, FailureIsLoggedWithTheSystemError) {
 TEST(RunExeFile, WaitGivesUpAfterTenSeconds) {
   zelotest::LogTail tail;
   DWORD start = GetTickCount();
-  runExeFile(zelotest::helperProgram(), L"helper sleep 15000", true);
+  runExeFile(zelotest::helperProgram(), L"helper sleep 12000", true);
   DWORD elapsed = GetTickCount() - start;
   EXPECT_GE(elapsed, 9900u);
-  EXPECT_LT(elapsed, 14000u);
+  EXPECT_LT(elapsed, 11900u);
   EXPECT_EQ(tail.messages(), std::vector<std::wstring>{L"runExeFile, WaitForSingleObject timeout."});
 }
 
