@@ -34,7 +34,7 @@ void runProcess(const std::wstring& program, const wchar_t* argument, const wcha
   if (wait) WaitForSingleObject(process.get(), INFINITE);
 }
 
-void runExeFile(const std::wstring& program, const std::wstring& commandLine, bool wait) {
+bool runExeFile(const std::wstring& program, const std::wstring& commandLine, bool wait) {
   std::vector<wchar_t> buffer = commandBuffer(commandLine, kRunExeChars);
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
@@ -43,11 +43,12 @@ void runExeFile(const std::wstring& program, const std::wstring& commandLine, bo
                       &startup, &info)) {
     writeLog(L"runExeFile, CreateProcess return false, last error is %d.",
              static_cast<int>(GetLastError()));
-    return;
+    return false;
   }
   UniqueHandle process(info.hProcess), thread(info.hThread);
   if (wait && WaitForSingleObject(process.get(), kRunExeWaitMs) == WAIT_TIMEOUT)
     writeLog(L"runExeFile, WaitForSingleObject timeout.");
+  return true;
 }
 
 namespace {

@@ -13,9 +13,9 @@ void runProcess(const std::wstring& program, const wchar_t* argument, const wcha
 
 // Starts program with commandLine passed unchanged (the caller puts the program name in front if
 // the program expects one) and no working folder. wait: at most kRunExeWaitMs. Failures and the
-// time-out are logged.
+// time-out are logged. Returns whether the program started (a time-out still counts as started).
 constexpr DWORD kRunExeWaitMs = 10000;
-void runExeFile(const std::wstring& program, const std::wstring& commandLine, bool wait);
+bool runExeFile(const std::wstring& program, const std::wstring& commandLine, bool wait);
 
 // The first top-level window of process whose class name equals className (case-sensitive).
 HWND findProcessWindow(DWORD processId, const std::wstring& className);

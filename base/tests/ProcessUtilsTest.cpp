@@ -92,7 +92,8 @@ TEST(RunProcess, MissingProgramIsSilent) {
 TEST(RunExeFile, PassesTheCommandLineUnchangedWithoutWorkingFolder) {
   TempFolder dir(L"runexe");
   Recorder recorder(dir / L"uninstall.exe");
-  runExeFile(recorder.path(), L"-silencedelete -path \"C:\\Program Files\\x\"", true);
+  EXPECT_TRUE(
+      runExeFile(recorder.path(), L"-silencedelete -path \"C:\\Program Files\\x\"", true));
   ASSERT_TRUE(recorder.ran());
   EXPECT_EQ(recorder.commandLine(), L"-silencedelete -path \"C:\\Program Files\\x\"");
   EXPECT_EQ(recorder.workingDir(), currentDir());
@@ -100,7 +101,7 @@ TEST(RunExeFile, PassesTheCommandLineUnchangedWithoutWorkingFolder) {
 
 TEST(RunExeFile, FailureIsLoggedWithTheSystemError) {
   zelotest::LogTail tail;
-  runExeFile(zelotest::binFolder() + L"\\no-such-program.exe", L"x", true);
+  EXPECT_FALSE(runExeFile(zelotest::binFolder() + L"\\no-such-program.exe", L"x", true));
   EXPECT_EQ(tail.messages(), std::vector<std::wstring>{
                                  L"runExeFile, CreateProcess return false, last error is 2."});
 }
@@ -108,7 +109,7 @@ TEST(RunExeFile, FailureIsLoggedWithTheSystemError) {
 TEST(RunExeFile, WaitGivesUpAfterTenSeconds) {
   zelotest::LogTail tail;
   DWORD start = GetTickCount();
-  runExeFile(zelotest::helperProgram(), L"helper sleep 12000", true);
+  EXPECT_TRUE(runExeFile(zelotest::helperProgram(), L"helper sleep 12000", true));
   DWORD elapsed = GetTickCount() - start;
   EXPECT_GE(elapsed, 9900u);
   EXPECT_LT(elapsed, 11900u);
