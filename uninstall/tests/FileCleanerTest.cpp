@@ -14,13 +14,9 @@ using uninstalltest::OlderInstallation;
 using uninstalltest::OlderRegistryEntries;
 using uninstalltest::StandInRecords;
 
-namespace {
+using uninstalltest::takeQuitCode;
 
-int takeQuitCode() {
-  MSG msg;
-  if (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return static_cast<int>(msg.wParam);
-  return -12345;
-}
+namespace {
 
 class FileCleanerTest : public uninstalltest::UninstallTest {
  protected:

@@ -15,15 +15,10 @@
 using uninstalltest::relocatedCopies;
 using uninstalltest::waitForFile;
 
+using uninstalltest::kNoQuit;
+using uninstalltest::takeQuitCode;
+
 namespace {
-
-constexpr int kNoQuit = 12345;
-
-int takeQuitCode() {
-  MSG msg;
-  if (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return static_cast<int>(msg.wParam);
-  return kNoQuit;
-}
 
 // "{8-4-4-4-12 hex digits}", as StringFromGUID2 writes it.
 bool isGuidText(const std::wstring& name) {
@@ -113,7 +108,8 @@ TEST_F(RelocationTest, SilentStartExitsWithOneWhenItsCopyCannotBeMade) {
       L"ZeloUninstallCore::prepareUninstall, copy file fail dest file is " + copies[0] +
       L"\\uninstall.exe, last error is 2"));
   EXPECT_TRUE(tail.contains(L"runExeFile, CreateProcess return false, last error is 2."));
-  EXPECT_TRUE(tail.contains(L"ZeloUninstallControl::uninstall, relocation failed, exit code is 1."));
+  EXPECT_TRUE(
+      tail.contains(L"ZeloUninstallControl::uninstall, relocation failed, exit code is 1."));
 }
 
 TEST_F(RelocationTest, SilentStartExitsWithOneWhenItsCopyCannotStart) {

@@ -59,6 +59,12 @@ std::wstring recordLine(const std::wstring& path, int index) {
 
 std::wstring standInProgram() { return zelotest::binFolder() + L"\\zelo_uninstall_standin.exe"; }
 
+int takeQuitCode() {
+  MSG msg;
+  if (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return static_cast<int>(msg.wParam);
+  return kNoQuit;
+}
+
 std::vector<std::wstring> treeListing(const std::wstring& folder) {
   std::vector<std::wstring> entries;
   listInto(folder, L"", &entries);
@@ -135,7 +141,9 @@ OlderInstallation::OlderInstallation(int dataFiles) : folder_(root_ / L"Zelo") {
   }
 }
 
-StandInRecords::StandInRecords() { SetEnvironmentVariableW(kRecordsVariable, folder_.path().c_str()); }
+StandInRecords::StandInRecords() {
+  SetEnvironmentVariableW(kRecordsVariable, folder_.path().c_str());
+}
 
 StandInRecords::~StandInRecords() { SetEnvironmentVariableW(kRecordsVariable, nullptr); }
 

@@ -8,15 +8,10 @@
 
 #include <gtest/gtest.h>
 
+using uninstalltest::kNoQuit;
+using uninstalltest::takeQuitCode;
+
 namespace {
-
-constexpr int kNoQuit = 12345;
-
-int takeQuitCode() {
-  MSG msg;
-  if (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return static_cast<int>(msg.wParam);
-  return kNoQuit;
-}
 
 // A command line with "%I" for an existing folder (not an installation, so that a removal run
 // starts but refuses to delete it) and "%A" for the uninstaller's own folder.
@@ -24,7 +19,7 @@ struct ModelCase {
   const char* name;
   const wchar_t* commandLine;
   int model;
-  const wchar_t* path;  // "%I", "%A" or nullptr for no path set
+  const wchar_t* path;  // the install path the core ends up with: "%I" or "%A"
   const wchar_t* firstCall;
   int quitCode;
 };
