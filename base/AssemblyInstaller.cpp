@@ -96,9 +96,11 @@ HRESULT installOrReplaceEmpty(AssemblyCache& cache, const std::wstring& path,
 bool installThroughCache(const AssemblyEntry& entry, const std::wstring& application) {
   AssemblyCache cache;
   if (!cache.valid()) return false;
-  if (FAILED(installOrReplaceEmpty(cache, entry.manifest, application))) return false;
+  // NOTE: only S_OK counts: Wine's cache reports a refused manifest with a bare Win32 error
+  // number, which reads as a success code.
+  if (installOrReplaceEmpty(cache, entry.manifest, application) != S_OK) return false;
   HRESULT policy = installOrReplaceEmpty(cache, entry.policy, application);
-  return SUCCEEDED(policy) || policy == kAlreadyExists;
+  return policy == S_OK || policy == kAlreadyExists;
 }
 
 bool copyIntoSystemFolder(const AssemblyEntry& entry, const std::wstring&) {
