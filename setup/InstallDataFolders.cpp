@@ -1,10 +1,13 @@
 #include "setup/InstallDataFolders.h"
 
+#include "setup/extract/ArchiveResource.h"
+
 #include "base/DataFolders.h"
 #include "base/LogFile.h"
 #include "base/WideFormat.h"
 #include "base/XmlDocument.h"
 #include "setup/ProductNames.h"
+#include "setup/extract/ArchiveResource.h"
 
 #include <shlwapi.h>
 #include <windows.h>
@@ -20,7 +23,7 @@ std::wstring updateDataDir(const std::wstring& installDir) {
 }
 
 uint64_t archiveResourceBytes() {
-  HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(101), L"zip");
+  HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(ArchiveResource::kId), L"zip");
   return resource ? SizeofResource(nullptr, resource) : 0;
 }
 

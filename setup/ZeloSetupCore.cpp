@@ -24,6 +24,7 @@ ZeloSetupCore::ZeloSetupCore(ISetupNotify* notify,
                                  : std::make_unique<ZeloSetupDecompressor>()) {
   checker_->setNotify(notify);
   decompressor_->setNotify(notify);
+  decompressor_->setCleanUp([this](const std::wstring& dir) { cleanUpFile(dir); });
 }
 
 ZeloSetupCore::~ZeloSetupCore() {

@@ -25,8 +25,3 @@ void ArchiveResource::release() {
   data_ = nullptr;
   size_ = 0;
 }
-
-size_t archiveResourceSize() {
-  HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(ArchiveResource::kId), L"zip");
-  return found ? SizeofResource(nullptr, found) : 0;
-}

@@ -27,6 +27,3 @@ class ArchiveResource {
   const void* data_ = nullptr;
   size_t size_ = 0;
 };
-
-// Size in bytes of the archive in the program's own module, 0 when it has none.
-size_t archiveResourceSize();

@@ -4,6 +4,7 @@
 #include "setup/ZeloSetupControl.h"
 #include "setup/ZeloSetupCore.h"
 #include "setup/extract/tests/ExtractFixtures.h"
+#include "setup/tests/InstallTraces.h"
 #include "setup/tests/SetupFakes.h"
 
 #include <shlobj.h>
@@ -32,19 +33,20 @@ class DecompressorTest : public ::testing::Test {
  protected:
   void SetUp() override { takeQuitCode(); }
   void TearDown() override {
+    removeInstallTraces();
     std::wstring data = setupDataDirUnder(installerDataRoot(), D());
     zelotest::removeTree(data.substr(0, data.size() - 1));
   }
   std::wstring D() const { return dir_.path() + L"\\Zelo\\"; }
 
   ZeloSetupControl& make() {
-    auto decompressor = std::make_unique<ZeloSetupDecompressor>();
-    decompressor_ = decompressor.get();
+    control_ = std::make_unique<ZeloSetupControl>(&ui_);
+    decompressor_ = &control_->core().decompressor();
+    // Recorded instead of the real clean-up, which the install-action tests cover.
     decompressor_->setCleanUp([this](const std::wstring& dir) {
       cleanUps_.push_back(dir);
       cleanedBeforeFirstItem_ = !pathExists(dir + L"toplevel.txt");
     });
-    control_ = std::make_unique<ZeloSetupControl>(&ui_, std::move(decompressor));
     return *control_;
   }
   void startProduct(HelperProcess& product, bool quitting) {
