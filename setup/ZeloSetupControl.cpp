@@ -19,6 +19,8 @@ ZeloSetupControl::ZeloSetupControl(ISetupUI* ui,
   ui_->setControl(this);
 }
 
+ZeloSetupControl::ZeloSetupControl() : ZeloSetupControl(nullptr) {}
+
 ZeloSetupControl::~ZeloSetupControl() {
   core_.reset();
   if (ownsUiInstance_) ZeloSetupUI::destroyInstance();
