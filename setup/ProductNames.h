@@ -12,6 +12,29 @@ constexpr wchar_t kVersion[] = L"1.1.6.0";          // version folder and displa
 // HKEY_CURRENT_USER + this: the installer's own key ("Software\\" + the product name).
 constexpr wchar_t kRegistryKey[] = L"Software\\OrviZelo";
 
+// The product's own web site: the uninstall entry's "URLInfoAbout", the favourite link and the
+// finish page's web site option.
+constexpr wchar_t kWebSite[] = L"https://www.orvizelo.example.com/";
+
+// HKEY_CURRENT_USER + these. The Run key is only opened, never created.
+constexpr wchar_t kUninstallKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OrviZelo1";
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kDisplayName[] = L"OrviZelo1";  // of the uninstall entry
+constexpr wchar_t kPublisher[] = L"OrviZelo";
+
+// Files the installation holds or leaves behind.
+constexpr wchar_t kUninstaller[] = L"Uninstall.exe";
+constexpr wchar_t kUninstallLinkName[] = L"\u5378\u8f7dOrviZelo";  // "uninstall OrviZelo"
+constexpr wchar_t kFavouriteLink[] = L"Tarsel\u6e38\u620f\u7f51.url";  // "Tarsel game site"
+constexpr wchar_t kRuntimeAssembly[] = L"Microsoft.VC90.CRT";
+constexpr wchar_t kLauncherXml[] = L"Launcher.xml";
+
+// Companion programs of the product.
+constexpr wchar_t kWizard[] = L"zelowizard.exe";
+constexpr wchar_t kSetupMetrics[] = L"setupmetrics.exe";
+constexpr wchar_t kZeloRun[] = L"zelorun.exe";
+
 // Only one installer runs at a time.
 constexpr wchar_t kSetupMutex[] = L"{0980E678-72D2-484b-B983-D4E17598D5B7}";
 

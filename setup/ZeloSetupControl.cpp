@@ -19,6 +19,8 @@ ZeloSetupControl::ZeloSetupControl(ISetupUI* ui,
   ui_->setControl(this);
 }
 
+ZeloSetupControl::ZeloSetupControl() : ZeloSetupControl(nullptr) {}
+
 ZeloSetupControl::~ZeloSetupControl() {
   core_.reset();
   if (ownsUiInstance_) ZeloSetupUI::destroyInstance();
@@ -74,12 +76,11 @@ void ZeloSetupControl::forceQuit() { core_->decompressor().forceQuit(); }
 void ZeloSetupControl::startDecompress(bool async) { core_->decompressor().start(async); }
 void ZeloSetupControl::stopDecompress() { core_->decompressor().stop(); }
 
-// NOTE: the finish options belong to the install actions, which are not built yet.
-void ZeloSetupControl::runApp() {}
-void ZeloSetupControl::setAutoRun(bool) {}
-void ZeloSetupControl::viewReleaseNote() {}
-void ZeloSetupControl::collectTarsel() {}
-void ZeloSetupControl::openWebSite() {}
+void ZeloSetupControl::runApp() { core_->runApp(); }
+void ZeloSetupControl::setAutoRun(bool enable) { core_->setAutoRun(enable); }
+void ZeloSetupControl::viewReleaseNote() { core_->viewReleaseNote(); }
+void ZeloSetupControl::collectTarsel() { core_->collectTarsel(); }
+void ZeloSetupControl::openWebSite() { core_->openWebSite(); }
 
 void ZeloSetupControl::onCheckResult(CheckResult result) {
   switch (result) {

@@ -19,8 +19,10 @@ class ZeloSetupControl : public ISetupControl, public ISetupNotify {
 
   // ui: the window bridge to use; null takes the process's ZeloSetupUI, which the destructor
   // then destroys. decompressor: the extraction worker; null builds the real one.
-  explicit ZeloSetupControl(ISetupUI* ui = nullptr,
+  explicit ZeloSetupControl(ISetupUI* ui,
                             std::unique_ptr<ZeloSetupDecompressor> decompressor = nullptr);
+  // The program's own: the process's ZeloSetupUI and the real extraction worker.
+  ZeloSetupControl();
   // Stops and joins the workers, then destroys the window bridge.
   ~ZeloSetupControl() override;
   ZeloSetupControl(const ZeloSetupControl&) = delete;

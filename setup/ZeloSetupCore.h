@@ -26,11 +26,34 @@ class ZeloSetupCore {
   void setInstallDir(const std::wstring& folder);
   const std::wstring& installDir() const { return installDir_; }
 
-  // The install actions after a successful extraction.
+  // Before an extraction into installDir: clears the caches and the version folders of an
+  // earlier installation there.
+  void cleanUpFile(const std::wstring& installDir);
+  // The install actions after a successful extraction: registry, shortcuts, companion programs,
+  // runtime assembly, Winsock category. Each failure is logged and the next action still runs.
   void doAfterDecompress();
+
+  // The finish options.
+  void runApp();
+  void setAutoRun(bool on);
+  void viewReleaseNote();
+  void collectTarsel();
+  void openWebSite();
+
+  // The steps of doAfterDecompress, in their order.
+  void _writeRegedit();
+  void _createShortcuts();
+  void _updatePinnedShortcuts();
+  void _do3XUpdate();
+  int _installCrt();
+  void runSetupmetrics();
+  void runZeloRun();
+  bool CustomLsp();
 
  private:
   std::unique_ptr<SetupChecker> checker_;
   std::unique_ptr<ZeloSetupDecompressor> decompressor_;
+  std::wstring executable() const;
+
   std::wstring installDir_;
 };

@@ -133,8 +133,9 @@ void HelperProcess::kill() {
   WaitForSingleObject(process_, 5000);
 }
 
-LogTail::LogTail() {
-  if (LogFile* log = LogFile::processLog()) path_ = log->path();
+LogTail::LogTail() : LogTail(LogFile::processLog() ? LogFile::processLog()->path() : L"") {}
+
+LogTail::LogTail(const std::wstring& path) : path_(path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (GetFileAttributesExW(path_.c_str(), GetFileExInfoStandard, &data))
     start_ = (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;

@@ -73,6 +73,8 @@ class HelperProcess {
 class LogTail {
  public:
   LogTail();
+  // The same for another program's log file.
+  explicit LogTail(const std::wstring& path);
   std::vector<std::wstring> messages() const;
   // True when some message equals text exactly.
   bool contains(const std::wstring& text) const;

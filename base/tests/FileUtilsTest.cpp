@@ -98,9 +98,11 @@ TEST(DeleteDirContents, NeverFollowsADirectoryLink) {
   TempFolder outside(L"outside");
   writeText(outside / L"precious.txt", "keep");
   std::wstring link = dir / L"link";
-  if (!CreateSymbolicLinkW(link.c_str(), outside.path().c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY))
-    GTEST_SKIP() << "no directory links here, error " << GetLastError();
-  ASSERT_TRUE(isReparsePoint(GetFileAttributesW(link.c_str())));
+  // NOTE: Wine 8 answers TRUE here without making a link; only a link that exists counts.
+  CreateSymbolicLinkW(link.c_str(), outside.path().c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY);
+  const DWORD attributes = GetFileAttributesW(link.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !isReparsePoint(attributes))
+    GTEST_SKIP() << "directory links cannot be made here";
   deleteDirContents(dir.path());
   EXPECT_FALSE(pathExists(link));
   EXPECT_EQ(readText(outside / L"precious.txt"), "keep");

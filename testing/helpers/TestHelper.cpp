@@ -2,6 +2,7 @@
 //   hold-mutex NAME READY RELEASE        owns nothing, just keeps the named mutex open
 //   hold-file PATH SHARE READY RELEASE   keeps PATH open with the given FILE_SHARE_* bits
 //   window CLASS READY RELEASE           keeps a top-level window of that class
+//   quitting-window CLASS READY RELEASE  the same, but quits when it receives WM_APP + 601
 //   log FOLDER NAME COUNT TAG            writes COUNT lines "TAG n" through a LogFile
 //   sleep MS                             waits, then exits 0
 //   exit CODE                            exits with CODE at once
@@ -42,9 +43,17 @@ void waitRelease(const wchar_t* name) {
   CloseHandle(event);
 }
 
-int holdWindow(const wchar_t* className, const wchar_t* ready, const wchar_t* release) {
+constexpr UINT kQuitRequest = WM_APP + 601;
+
+LRESULT CALLBACK quittingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kQuitRequest) ExitProcess(0);
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+int holdWindow(const wchar_t* className, const wchar_t* ready, const wchar_t* release,
+               bool quitOnRequest) {
   WNDCLASSW wc = {};
-  wc.lpfnWndProc = DefWindowProcW;
+  wc.lpfnWndProc = quitOnRequest ? quittingProc : DefWindowProcW;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.lpszClassName = className;
   RegisterClassW(&wc);
@@ -79,7 +88,8 @@ int wmain(int argc, wchar_t** argv) {
     CloseHandle(file);
     return 0;
   }
-  if (mode == L"window" && argc == 5) return holdWindow(argv[2], argv[3], argv[4]);
+  if (mode == L"window" && argc == 5) return holdWindow(argv[2], argv[3], argv[4], false);
+  if (mode == L"quitting-window" && argc == 5) return holdWindow(argv[2], argv[3], argv[4], true);
   if (mode == L"log" && argc == 6) {
     LogFile log(argv[2], argv[3]);
     int count = _wtoi(argv[4]);
