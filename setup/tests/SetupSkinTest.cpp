@@ -1,12 +1,8 @@
 #include "setup/ZeloSetupSkin.h"
 #include "ui/core/KxAssignLib.h"
-#include "ui/core/KxImageCache.h"
 #include "ui/core/KxPixmap.h"
 #include "ui/core/KxResourceLib.h"
-
-#include <windows.h>
-#include <objidl.h>
-#include <gdiplus.h>
+#include "ui/core/tests/GdiplusSession.h"
 
 #include <gtest/gtest.h>
 
@@ -14,22 +10,14 @@
 
 namespace {
 
-class SetupSkinTest : public ::testing::Test {
+class SetupSkinTest : public GdiplusTest {
  protected:
   static void SetUpTestSuite() {
-    Gdiplus::GdiplusStartupInput input;
-    ASSERT_EQ(Gdiplus::GdiplusStartup(&token_, &input, nullptr), Gdiplus::Ok);
+    GdiplusTest::SetUpTestSuite();
     registerEmbedded(zeloSetupImages);
     registerEmbedded(zeloSetupLocaleFiles);
     KxAssignLib::instance()->assign(KxString(L"setup"), KxString(L"dll:///res"));
   }
-  static void TearDownTestSuite() {
-    KxImageCache::emptyImageCache();
-    Gdiplus::GdiplusShutdown(token_);
-  }
-
- private:
-  static inline ULONG_PTR token_ = 0;
 };
 
 }  // namespace
