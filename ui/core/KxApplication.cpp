@@ -1,6 +1,8 @@
 #include "KxApplication.h"
 
+#include "KxAssignLib.h"
 #include "KxDeferredDelete.h"
+#include "KxImageCache.h"
 #include "KxMessageLoop.h"
 #include "KxWeakRefTable.h"
 
@@ -28,6 +30,7 @@ KxApplication::KxApplication() {
   KxApplication* none = nullptr;
   g_instance.compare_exchange_strong(none, this);
   programDir_ = moduleFolder();
+  KxAssignLib::fillDefaultAliases();
   Gdiplus::GdiplusStartupInput input;
   Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr);  // a failure only makes drawing fail quietly
   KxWeakRefTable::instance();
@@ -45,7 +48,9 @@ KxApplication::~KxApplication() {
   windows_.clear();
   KxDeferredDelete::instance().flush();
   KxMessageLoop::instance().clear();
+  KxImageCache::emptyImageCache();  // no image may outlive GDI+
   if (gdiplusToken_) Gdiplus::GdiplusShutdown(gdiplusToken_);
+  KxAssignLib::releaseAliases();
   KxApplication* self = this;
   g_instance.compare_exchange_strong(self, nullptr);
 }

@@ -35,3 +35,11 @@ struct KxRect {
   int right = -1;
   int bottom = -1;
 };
+
+// Widths of the four borders of a nine-patch image, in pixels.
+struct KxMargins {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};

@@ -1,0 +1,3 @@
+#include "KxResourceMappingDLL.h"
+
+KX_IMPLEMENT_CLASS(KxResourceMappingDLL, KxResourceMapping)
