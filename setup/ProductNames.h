@@ -35,6 +35,11 @@ constexpr wchar_t kWizard[] = L"zelowizard.exe";
 constexpr wchar_t kSetupMetrics[] = L"setupmetrics.exe";
 constexpr wchar_t kZeloRun[] = L"zelorun.exe";
 
+// The running product's main window, and the message that asks it to quit.
+constexpr wchar_t kMainFrameClass[] =
+    L"TARSEL SPEAK MAIN FRAME | 4D1BB563-E5FC-4771-AD17-6442A4147044";
+constexpr unsigned kQuitRequest = 0x8000 + 601;  // WM_APP + 601
+
 // Only one installer runs at a time.
 constexpr wchar_t kSetupMutex[] = L"{0980E678-72D2-484b-B983-D4E17598D5B7}";
 

@@ -21,6 +21,12 @@ std::wstring binFolder() {
 std::wstring helperProgram() { return binFolder() + L"\\zelo_test_helper.exe"; }
 std::wstring recorderProgram() { return binFolder() + L"\\zelo_record_args.exe"; }
 
+int takeQuitCode() {
+  MSG msg;
+  if (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return static_cast<int>(msg.wParam);
+  return kNoQuit;
+}
+
 std::wstring uniqueName(const std::wstring& prefix) {
   static std::atomic<unsigned> counter{0};
   return formatWide(L"%s-%lu-%u", prefix.c_str(), GetCurrentProcessId(), ++counter);

@@ -15,6 +15,11 @@ std::wstring binFolder();
 std::wstring helperProgram();    // zelo_test_helper.exe
 std::wstring recorderProgram();  // zelo_record_args.exe
 
+// The exit code of the quit request (PostQuitMessage) waiting in this thread's queue, taken
+// out of it; kNoQuit when there is none.
+constexpr int kNoQuit = 12345;
+int takeQuitCode();
+
 // prefix + process id + a counter: unique across the tests running at the same time.
 std::wstring uniqueName(const std::wstring& prefix);
 

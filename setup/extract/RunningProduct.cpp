@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr wchar_t kMainWindowClass[] =
-    L"TARSEL SPEAK MAIN FRAME | 4D1BB563-E5FC-4771-AD17-6442A4147044";
 // After TerminateProcess the process may take a moment to leave the process list.
 constexpr DWORD kTerminateWaitMs = 2000;
 
@@ -41,8 +39,8 @@ DWORD findRunningProduct(const std::wstring& installDir) {
 }
 
 void quitProduct(DWORD processId) {
-  if (HWND window = findProcessWindow(processId, kMainWindowClass)) {
-    PostMessageW(window, kQuitMessage, 0, 0);
+  if (HWND window = findProcessWindow(processId, product::kMainFrameClass)) {
+    PostMessageW(window, product::kQuitRequest, 0, 0);
     writeLog(L"ZeloSetupDecompressor::_quitApp, post message (WM_APP + 601) to app for quit.");
   }
   UniqueHandle process(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));

@@ -13,7 +13,6 @@ DWORD findRunningProduct(const std::wstring& installDir);
 // Asks the process's main window to quit (WM_APP + 601), and terminates the process if it
 // still runs after kQuitWaitMs.
 constexpr DWORD kQuitWaitMs = 500;
-constexpr UINT kQuitMessage = WM_APP + 601;
 void quitProduct(DWORD processId);
 
 // Repeats quitProduct while the product is found, for at most kCloseRounds rounds. Returns

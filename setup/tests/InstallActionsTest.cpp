@@ -268,7 +268,7 @@ TEST_F(InstallActionsTest, RunAppStartsTheProductInTheDataRoot) {
   core_.runApp();
   EXPECT_EQ(recordOf(exe_),
             (std::vector<std::wstring>{exe_, withoutTrailingSlash(dataRoot())}));
-  const wchar_t* frame = L"TARSEL SPEAK MAIN FRAME | 4D1BB563-E5FC-4771-AD17-6442A4147044";
+  const wchar_t* frame = product::kMainFrameClass;
   HWND window = nullptr;
   for (int i = 0; i < 200 && !window; ++i, Sleep(50)) window = FindWindowW(frame, nullptr);
   ASSERT_NE(window, nullptr);

@@ -11,17 +11,10 @@
 
 #include <gtest/gtest.h>
 
+using zelotest::kNoQuit;
+using zelotest::takeQuitCode;
+
 namespace {
-
-constexpr int kNoQuit = 12345;
-
-// The code of the quit request posted to this thread, or kNoQuit.
-int takeQuitCode() {
-  MSG msg;
-  if (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return static_cast<int>(msg.wParam);
-  return kNoQuit;
-}
-
 std::wstring defaultFolder() {
   return specialFolderPath(CSIDL_PROGRAM_FILES) + L"\\tarsel\\OrviZelo";
 }

@@ -15,13 +15,9 @@
 using zelotest::pathExists;
 using zelotest::TempFolder;
 
-namespace {
+using zelotest::takeQuitCode;
 
-int takeQuitCode() {
-  MSG msg;
-  if (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return static_cast<int>(msg.wParam);
-  return 12345;
-}
+namespace {
 
 std::wstring registryString(const wchar_t* key, const wchar_t* name) {
   wchar_t value[1024] = {};

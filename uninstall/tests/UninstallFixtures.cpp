@@ -59,11 +59,6 @@ std::wstring recordLine(const std::wstring& path, int index) {
 
 std::wstring standInProgram() { return zelotest::binFolder() + L"\\zelo_uninstall_standin.exe"; }
 
-int takeQuitCode() {
-  MSG msg;
-  if (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return static_cast<int>(msg.wParam);
-  return kNoQuit;
-}
 
 std::vector<std::wstring> treeListing(const std::wstring& folder) {
   std::vector<std::wstring> entries;

@@ -13,11 +13,11 @@
 
 namespace uninstalltest {
 
-std::wstring standInProgram();
+using zelotest::kNoQuit;
+using zelotest::takeQuitCode;
 
-// The code of the quit request posted to this thread, or kNoQuit.
-constexpr int kNoQuit = 12345;
-int takeQuitCode();  // zelo_uninstall_standin.exe
+// zelo_uninstall_standin.exe
+std::wstring standInProgram();
 
 // The folders of the relocated copies below dataRoot ("setup\\uninstall\\{GUID}"), sorted.
 std::vector<std::wstring> relocatedCopies(const std::wstring& dataRoot);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "setup/ProductNames.h"
 #include "testing/TestSupport.h"
+
+#include <shlobj.h>
 
 #include <string>
 #include <vector>
@@ -18,4 +21,17 @@ inline std::vector<uint8_t> fixtureArchive(const std::wstring& name) {
 inline std::string fileText(const std::wstring& path) {
   std::vector<uint8_t> bytes = zelotest::readFileBytes(path);
   return std::string(bytes.begin(), bytes.end());
+}
+
+// A stand-in for the running product: the test helper copied to folder + name, showing the
+// product's main window; quitting says whether it honours the quit request.
+inline bool startProductStandIn(zelotest::HelperProcess& process, const std::wstring& folder,
+                                const std::wstring& name, bool quitting) {
+  SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+  const std::wstring program = folder + name;
+  CopyFileW(zelotest::helperProgram().c_str(), program.c_str(), FALSE);
+  return process.start(program,
+                       std::wstring(L"product ") + (quitting ? L"quitting-window" : L"window") +
+                           L" \"" + product::kMainFrameClass + L"\"",
+                       true);
 }

@@ -1,6 +1,6 @@
 #include "setup/extract/RunningProduct.h"
 
-#include "testing/TestSupport.h"
+#include "setup/extract/tests/ExtractFixtures.h"
 
 #include <shlobj.h>
 
@@ -10,22 +10,6 @@ using zelotest::HelperProcess;
 using zelotest::TempFolder;
 
 namespace {
-
-const std::wstring kMainWindowClass =
-    L"TARSEL SPEAK MAIN FRAME | 4D1BB563-E5FC-4771-AD17-6442A4147044";
-
-// A stand-in for the product: the test helper copied to folder\name, showing the product's main
-// window; quitting says whether it honours the quit request.
-bool startProduct(HelperProcess& process, const std::wstring& folder, const std::wstring& name,
-                  bool quitting) {
-  SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
-  const std::wstring program = folder + name;
-  CopyFileW(zelotest::helperProgram().c_str(), program.c_str(), FALSE);
-  return process.start(program,
-                       L"product " + std::wstring(quitting ? L"quitting-window" : L"window") +
-                           L" \"" + kMainWindowClass + L"\"",
-                       true);
-}
 
 class RunningProductTest : public ::testing::Test {
  protected:
@@ -37,23 +21,23 @@ class RunningProductTest : public ::testing::Test {
 
 TEST_F(RunningProductTest, NameDifferingInLetterCaseIsNotTheProduct) {
   HelperProcess otherCase;
-  ASSERT_TRUE(startProduct(otherCase, D(), L"orvizelo.exe", false));
+  ASSERT_TRUE(startProductStandIn(otherCase, D(), L"orvizelo.exe", false));
   EXPECT_EQ(findRunningProduct(D()), 0u);
 }
 
 TEST_F(RunningProductTest, FoundOnlyWhenRunningFromTheInstallFolder) {
   HelperProcess elsewhere;
-  ASSERT_TRUE(startProduct(elsewhere, dir_.path() + L"\\Other\\", L"OrviZelo.exe", false));
+  ASSERT_TRUE(startProductStandIn(elsewhere, dir_.path() + L"\\Other\\", L"OrviZelo.exe", false));
   EXPECT_EQ(findRunningProduct(D()), 0u);
 
   HelperProcess product;
-  ASSERT_TRUE(startProduct(product, D(), L"OrviZelo.exe", false));
+  ASSERT_TRUE(startProductStandIn(product, D(), L"OrviZelo.exe", false));
   EXPECT_EQ(findRunningProduct(D()), product.pid());
 }
 
 TEST_F(RunningProductTest, ProductThatHonoursTheRequestQuits) {
   HelperProcess product;
-  ASSERT_TRUE(startProduct(product, D(), L"OrviZelo.exe", true));
+  ASSERT_TRUE(startProductStandIn(product, D(), L"OrviZelo.exe", true));
   zelotest::LogTail tail;
   quitProduct(product.pid());
   EXPECT_EQ(product.waitExit(0), 0);
@@ -64,7 +48,7 @@ TEST_F(RunningProductTest, ProductThatHonoursTheRequestQuits) {
 
 TEST_F(RunningProductTest, ProductThatIgnoresTheRequestIsTerminatedAfterHalfASecond) {
   HelperProcess product;
-  ASSERT_TRUE(startProduct(product, D(), L"OrviZelo.exe", false));
+  ASSERT_TRUE(startProductStandIn(product, D(), L"OrviZelo.exe", false));
   zelotest::LogTail tail;
   DWORD start = GetTickCount();
   EXPECT_TRUE(closeAllProducts(D()));

@@ -15,18 +15,9 @@ using zelotest::HelperProcess;
 using zelotest::pathExists;
 using zelotest::TempFolder;
 
+using zelotest::takeQuitCode;
+
 namespace {
-
-constexpr int kNoQuit = 12345;
-
-int takeQuitCode() {
-  MSG msg;
-  if (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return static_cast<int>(msg.wParam);
-  return kNoQuit;
-}
-
-const std::wstring kMainWindowClass =
-    L"TARSEL SPEAK MAIN FRAME | 4D1BB563-E5FC-4771-AD17-6442A4147044";
 
 // The real extraction worker under the controller; this test program carries the archive.
 class DecompressorTest : public ::testing::Test {
@@ -50,13 +41,7 @@ class DecompressorTest : public ::testing::Test {
     return *control_;
   }
   void startProduct(HelperProcess& product, bool quitting) {
-    SHCreateDirectoryExW(nullptr, D().c_str(), nullptr);
-    CopyFileW(zelotest::helperProgram().c_str(), (D() + L"OrviZelo.exe").c_str(), FALSE);
-    ASSERT_TRUE(product.start(D() + L"OrviZelo.exe",
-                              std::wstring(L"product ") +
-                                  (quitting ? L"quitting-window" : L"window") + L" \"" +
-                                  kMainWindowClass + L"\"",
-                              true));
+    ASSERT_TRUE(startProductStandIn(product, D(), L"OrviZelo.exe", quitting));
   }
 
   TempFolder dir_{L"decompress"};
