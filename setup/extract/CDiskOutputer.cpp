@@ -30,21 +30,29 @@ void createParentFolder(const std::wstring& path) {
     writeLog(L"SHCreateDirectory fail, path is %s, last error is %d", folder, error);
 }
 
-// Writes everything from the start of the open file, in the SDK's chunks; a short write fails.
-bool writeWhole(CSzFile& file, const uint8_t* data, size_t size, bool rewind) {
+// The SDK's writer: chunks of at most 4 MiB until done or a write writes nothing.
+size_t diskWrite(HANDLE handle, const uint8_t* data, size_t size) {
+  CSzFile file;
+  file.handle = handle;
+  size_t written = size;
+  File_Write(&file, data, &written);
+  return written;
+}
+
+// Writes everything from the start of the open file; a short write fails.
+bool writeWhole(HANDLE file, const CDiskOutputer::FileWriter& writer, const uint8_t* data,
+                size_t size, bool rewind) {
   if (rewind) {
     LARGE_INTEGER zero = {};
-    if (!SetFilePointerEx(file.handle, zero, nullptr, FILE_BEGIN) || !SetEndOfFile(file.handle))
-      return false;
+    if (!SetFilePointerEx(file, zero, nullptr, FILE_BEGIN) || !SetEndOfFile(file)) return false;
   }
-  size_t written = size;
-  return File_Write(&file, data, &written) == 0 && written == size;
+  return writer(file, data, size) == size;
 }
 
 }  // namespace
 
 CDiskOutputer::CDiskOutputer(const std::wstring& baseDir, ISetupNotify* notify)
-    : baseDir_(withBackslashes(baseDir)), notify_(notify) {
+    : baseDir_(withBackslashes(baseDir)), notify_(notify), writer_(diskWrite) {
   if (baseDir_.empty() || baseDir_.back() != L'\\') baseDir_ += L'\\';
 }
 
@@ -93,7 +101,7 @@ bool CDiskOutputer::_tryToDecompressItem(bool isDir, const uint8_t* data, size_t
   int failedWrites = 0;
   bool written = false;
   while (!written && failedWrites < kWriteAttempts) {
-    written = writeWhole(file, data, size, failedWrites > 0);
+    written = writeWhole(file.handle, writer_, data, size, failedWrites > 0);
     if (!written) ++failedWrites;
   }
   File_Close(&file);

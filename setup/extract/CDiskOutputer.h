@@ -2,6 +2,9 @@
 
 #include "setup/extract/ItemSink.h"
 
+#include <windows.h>
+
+#include <functional>
 #include <string>
 
 class ISetupNotify;
@@ -23,6 +26,11 @@ class CDiskOutputer : public ItemSink {
 
   const std::wstring& baseDir() const { return baseDir_; }
 
+  // Writes size bytes to the open file and returns how many were written. The disk's own writer
+  // unless a test replaces it: a short write cannot be made to happen on demand.
+  using FileWriter = std::function<size_t(HANDLE file, const uint8_t* data, size_t size)>;
+  void setFileWriter(FileWriter writer) { writer_ = std::move(writer); }
+
  private:
   bool _tryToDecompressItem(bool isDir, const uint8_t* data, size_t size, const std::wstring& path);
   const std::wstring& dataDir();
@@ -30,4 +38,5 @@ class CDiskOutputer : public ItemSink {
   std::wstring baseDir_;
   std::wstring dataDir_;  // computed (and created) on the first "AppData" item
   ISetupNotify* notify_;
+  FileWriter writer_;
 };

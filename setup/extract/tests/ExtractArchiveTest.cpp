@@ -178,6 +178,40 @@ TEST_F(DiskOutputTest, FileThatCannotBeCreatedFailsAfterSixAttempts) {
                             L"toplevel.txt, nTryCount=5, bResult=0"));
 }
 
+// A short write is retried from the start of the same open file: the file ends up holding the
+// item exactly, and nothing is set aside while the file is open.
+TEST_F(DiskOutputTest, ShortWritesAreRetriedThroughTheOpenFile) {
+  int calls = 0;
+  CDiskOutputer outputer(D(), nullptr);
+  outputer.setFileWriter([&](HANDLE file, const uint8_t* data, size_t size) -> size_t {
+    DWORD written = 0;
+    const DWORD part = ++calls <= 2 ? static_cast<DWORD>(size / 2) : static_cast<DWORD>(size);
+    WriteFile(file, data, part, &written, nullptr);
+    return written;
+  });
+  zelotest::LogTail tail;
+  const std::string item = "0123456789abcdef";
+  ASSERT_TRUE(outputer.output(L"InstallDir/retry.txt", false,
+                              reinterpret_cast<const uint8_t*>(item.data()), item.size()));
+  EXPECT_EQ(fileText(D() + L"retry.txt"), item);
+  EXPECT_FALSE(pathExists(D() + L"retry.txt.old"));
+  EXPECT_TRUE(tail.contains(L"CDiskOutputer::_tryToDecompressItem, strFilePath=" + D() +
+                            L"retry.txt, nTryCount=2, bResult=1"));
+}
+
+TEST_F(DiskOutputTest, WritesThatKeepFailingGiveUpAfterFiveAttempts) {
+  int calls = 0;
+  CDiskOutputer outputer(D(), nullptr);
+  outputer.setFileWriter([&](HANDLE, const uint8_t*, size_t) -> size_t { return ++calls, 0; });
+  zelotest::LogTail tail;
+  const uint8_t byte = 'x';
+  EXPECT_FALSE(outputer.output(L"InstallDir/never.txt", false, &byte, 1));
+  EXPECT_EQ(calls, 5);
+  EXPECT_FALSE(pathExists(D() + L"never.txt.old"));
+  EXPECT_TRUE(tail.contains(L"CDiskOutputer::_tryToDecompressItem, strFilePath=" + D() +
+                            L"never.txt, nTryCount=5, bResult=0"));
+}
+
 TEST_F(DiskOutputTest, HostileNamesAreRefusedAndNothingLeavesTheFolder) {
   const struct {
     const wchar_t* archive;
