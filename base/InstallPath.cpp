@@ -47,12 +47,18 @@ bool isValidInstallPath(const std::wstring& path) {
 
   std::wstring rest = trimBlanks(p.substr(3));
   if (rest.find_first_of(L"/:*?\"<>|") != std::wstring::npos) return false;
+  // Inner elements must not be blank; no element may end in a dot: "." and ".." lead the
+  // installation (and its clean-up) to another folder, and the system drops trailing dots.
   size_t start = 0;
-  for (size_t slash = rest.find(L'\\'); slash != std::wstring::npos;
-       start = slash + 1, slash = rest.find(L'\\', start)) {
-    if (trimBlanks(rest.substr(start, slash - start)).empty()) return false;
+  for (;;) {
+    const size_t slash = rest.find(L'\\', start);
+    const std::wstring element =
+        trimBlanks(rest.substr(start, slash == std::wstring::npos ? slash : slash - start));
+    if (!element.empty() && element.back() == L'.') return false;
+    if (slash == std::wstring::npos) return true;
+    if (element.empty()) return false;
+    start = slash + 1;
   }
-  return true;
 }
 
 double freeSpaceMB(const std::wstring& path) {

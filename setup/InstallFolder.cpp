@@ -1,6 +1,7 @@
 #include "setup/InstallFolder.h"
 
 #include "base/SpecialFolders.h"
+#include "base/TextConvert.h"
 #include "base/WinHandles.h"
 #include "setup/ProductNames.h"
 
@@ -8,8 +9,24 @@
 #include <shlwapi.h>
 #include <windows.h>
 
+namespace {
+
+// The folder as the validity rule read it: blanks trimmed, "/" as "\\", runs of backslashes
+// made single. Used as typed, "C:/Apps" would be cut to the drive below.
+std::wstring cleanedFolder(const std::wstring& folder) {
+  std::wstring cleaned;
+  for (wchar_t c : trimBlanks(folder)) {
+    if (c == L'/') c = L'\\';
+    if (c == L'\\' && !cleaned.empty() && cleaned.back() == L'\\') continue;
+    cleaned.push_back(c);
+  }
+  return cleaned;
+}
+
+}  // namespace
+
 std::wstring normalizeInstallDir(const std::wstring& folder) {
-  std::wstring dir = folder;
+  std::wstring dir = cleanedFolder(folder);
   if (dir.empty() || dir.back() != L'\\') dir += L'\\';
   size_t firstSlash = dir.find(L'\\');
   size_t lastOther = dir.find_last_not_of(L'\\');

@@ -2,9 +2,10 @@
 
 #include <string>
 
-// The install folder as the extraction and the install actions use it: ending in a backslash,
-// "X:\\\\\\" made the bare root, and a drive root given a product folder ("E:\\" installs into
-// "E:\\OrviZelo\\"). The folder has passed isValidInstallPath.
+// The install folder as the extraction and the install actions use it: blanks trimmed, "/" as
+// "\\" and runs of backslashes made single (as the validity rule read it), ending in a backslash,
+// and a drive root given a product folder ("E:\\" installs into "E:\\OrviZelo\\"). The folder has
+// passed isValidInstallPath.
 std::wstring normalizeInstallDir(const std::wstring& folder);
 
 // The previous installation's folder: HKEY_CURRENT_USER\Software\OrviZelo "RootDir" when it has at

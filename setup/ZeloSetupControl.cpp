@@ -21,7 +21,11 @@ ZeloSetupControl::ZeloSetupControl(ISetupUI* ui,
 
 ZeloSetupControl::ZeloSetupControl() : ZeloSetupControl(nullptr) {}
 
+// NOTE: both workers are joined while core_ is still set: a worker that is just finishing
+// reports through this controller, which reaches the core.
 ZeloSetupControl::~ZeloSetupControl() {
+  core_->checker().stop();
+  core_->decompressor().stop();
   core_.reset();
   if (ownsUiInstance_) ZeloSetupUI::destroyInstance();
 }

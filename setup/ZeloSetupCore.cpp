@@ -29,8 +29,8 @@ ZeloSetupCore::ZeloSetupCore(ISetupNotify* notify,
 
 ZeloSetupCore::~ZeloSetupCore() {
   checker_->stop();
+  decompressor_->stop();  // its clean-up step calls back into this core
   checker_.reset();
-  decompressor_->stop();
   decompressor_.reset();
 }
 

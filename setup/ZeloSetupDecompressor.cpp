@@ -34,6 +34,7 @@ void ZeloSetupDecompressor::run() {
 
 void ZeloSetupDecompressor::execute() {
   writeLog(L"ZeloSetupDecompressor::execute, aync decompress.");
+  forceQuitRequested_.store(false);  // an answer belongs to the question of this run
   if (findRunningProduct(targetDir_)) {
     if (notify_) notify_->onZeloRunning();
     // The wizard asks the user; either the user lets the product close, or cancels.

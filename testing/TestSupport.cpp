@@ -149,7 +149,8 @@ LogTail::LogTail(const std::wstring& path) : path_(path) {
 
 std::vector<std::wstring> LogTail::messages() const {
   std::vector<uint8_t> bytes = readFileBytes(path_);
-  size_t from = static_cast<size_t>(std::max<uint64_t>(start_, 2));
+  // A file found shorter was started afresh (the 1 MiB reset): everything after its mark is new.
+  size_t from = bytes.size() < start_ ? 2 : static_cast<size_t>(std::max<uint64_t>(start_, 2));
   std::vector<std::wstring> lines;
   if (bytes.size() <= from) return lines;
   std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data() + from),
@@ -164,6 +165,11 @@ std::vector<std::wstring> LogTail::messages() const {
     pos = end + 2;
   }
   return lines;
+}
+
+std::wstring LogTail::last() const {
+  std::vector<std::wstring> lines = messages();
+  return lines.empty() ? std::wstring() : lines.back();
 }
 
 bool LogTail::contains(const std::wstring& text) const {

@@ -83,6 +83,8 @@ class LogTail {
   std::vector<std::wstring> messages() const;
   // True when some message equals text exactly.
   bool contains(const std::wstring& text) const;
+  // The last message, or an empty text when there is none.
+  std::wstring last() const;
 
  private:
   std::wstring path_;

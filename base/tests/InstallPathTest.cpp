@@ -43,6 +43,13 @@ INSTANTIATE_TEST_SUITE_P(
         PathCase{L"  C:\\Apps", true},                     // leading blank trimmed away
         PathCase{L"C:\\Apps\\   ", true},                  // blank last element is not tested
         PathCase{L"C:\\Apps\\   \\x", false},              // blank inner element
+        PathCase{L"C:\\Apps\\..", false},                  // leads to another folder
+        PathCase{L"C:\\Apps\\..\\..\\Windows", false},
+        PathCase{L"C:\\Apps\\.\\x", false},
+        PathCase{L"C:\\Apps\\ .. ", false},
+        PathCase{L"C:\\Apps\\...", false},                 // the system would drop the dots
+        PathCase{L"C:\\Apps\\v1.0\\x", true},
+        PathCase{L"C:/Apps/Test", true},
         PathCase{L"C:\\Apps\\a:b", false},                 // colon after the drive part
         PathCase{L"C:\\Apps\\a|b", false},
         PathCase{L"C:\\Apps\\a*b", false},

@@ -18,7 +18,13 @@ TEST(InstallFolder, NormalisedForUse) {
       {L"E:", L"E:\\OrviZelo\\"},
       {L"E:\\\\\\", L"E:\\OrviZelo\\"},        // several backslashes after the drive
       {L"D:\\A", L"D:\\A\\"},
-      {L"D:\\A\\\\", L"D:\\A\\\\"},            // only one element followed by backslashes is cut
+      {L"D:\\A\\\\", L"D:\\A\\"},               // doubled separators made single
+      // Read as the validity rule read it: used as typed, these would be cut to the drive root.
+      {L"C:/Apps/Test", L"C:\\Apps\\Test\\"},
+      {L"C:/Apps", L"C:\\Apps\\"},
+      {L"C:\\Apps\\\\Test", L"C:\\Apps\\Test\\"},
+      {L"  C:\\Apps ", L"C:\\Apps\\"},
+      {L"E:/", L"E:\\OrviZelo\\"},
   };
   for (const auto& c : cases) EXPECT_EQ(normalizeInstallDir(c.in), c.out) << c.in;
 }

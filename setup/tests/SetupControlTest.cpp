@@ -125,7 +125,7 @@ TEST_F(SetupControlTest, SilentExitCodeFollowsTheExtraction) {
     zelotest::LogTail tail;
     make(c.script).startSetup(L"ZeloSetup.exe -silence T:\\Apps");
     EXPECT_EQ(takeQuitCode(), c.code) << c.what;
-    EXPECT_EQ(tail.messages().back(), L"Quit application, exit code is " + std::to_wstring(c.code))
+    EXPECT_EQ(tail.last(), L"Quit application, exit code is " + std::to_wstring(c.code))
         << c.what;
     control_.reset();
   }

@@ -88,7 +88,7 @@ TEST_F(SilentChainTest, InstallsTheDemoProductAndSetsUpTheMachine) {
   EXPECT_EQ(recordedCommandLine(D() + L"1.1.6.0\\zelorun.exe"),
             L"\"" + D() + L"1.1.6.0\\zelorun.exe\" \"-reg\"");
   EXPECT_TRUE(tail.contains(L"ZeloSetupCore::_installCrt, installAsm return-value is 0."));
-  EXPECT_EQ(tail.messages().back(), L"Quit application, exit code is 0");
+  EXPECT_EQ(tail.last(), L"Quit application, exit code is 0");
 }
 
 TEST_F(SilentChainTest, ReinstallOverAnEarlierInstallationSucceeds) {

@@ -92,7 +92,7 @@ TEST_F(ZeloSetupProgram, AnotherInstallerRunningGivesMinusOne) {
   zelotest::LogTail tail(setupLog());
   EXPECT_EQ(run(L"-silence " + D(L"Busy")), -1);
   EXPECT_FALSE(pathExists(dir_.path() + L"\\Busy"));
-  EXPECT_EQ(tail.messages().back(), L"Quit application, exit code is -1");
+  EXPECT_EQ(tail.last(), L"Quit application, exit code is -1");
 }
 
 TEST_F(ZeloSetupProgram, InvalidFolderGivesMinusThreeAndInstallsNothing) {
