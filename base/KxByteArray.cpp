@@ -93,7 +93,7 @@ KxByteArray::~KxByteArray() { release(d_); }
 bool KxByteArray::isNull() const { return d_ == &g_sharedNull; }
 
 char* KxByteArray::data() {
-  if (d_->ref != 1 || !isInline()) reallocate(grownCapacity(d_->size));
+  if ((d_->ref != 1 || !isInline()) && !reallocate(grownCapacity(d_->size))) return nullptr;
   return d_->data;
 }
 

@@ -20,7 +20,7 @@ class KxByteArray {
   bool isEmpty() const { return d_->size == 0; }
   // Always followed by a 0 byte.
   const char* constData() const { return d_->data; }
-  // The bytes of a block of this array's own.
+  // The bytes of a block of this array's own; null when no such block could be had.
   char* data();
   char at(int index) const { return d_->data[index]; }
 

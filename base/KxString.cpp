@@ -106,7 +106,9 @@ KxString fromCodePage(UINT codePage, const char* text, int byteLength) {
   KxString s;
   s.resize(byteLength);
   if (byteLength == 0) return s;
-  int produced = MultiByteToWideChar(codePage, 0, text, byteLength, s.data(), byteLength);
+  wchar_t* out = s.length() == byteLength ? s.data() : nullptr;
+  if (!out) return KxString();  // the pool had no block of that size
+  int produced = MultiByteToWideChar(codePage, 0, text, byteLength, out, byteLength);
   s.resize(produced);
   return s;
 }
@@ -140,7 +142,7 @@ KxString KxString::number(int value, int radix) {
 bool KxString::isNull() const { return d_ == &g_sharedNull; }
 
 wchar_t* KxString::data() {
-  reserveForChange(d_->size);
+  if (!reserveForChange(d_->size)) return nullptr;  // never a shared or static block
   return d_->data;
 }
 
@@ -177,7 +179,7 @@ bool KxString::operator==(const wchar_t* text) const {
   if (!text) return d_->size == 0;
   int i = 0;
   for (; i < d_->size; ++i)
-    if (text[i] != d_->data[i]) return false;
+    if (text[i] == 0 || text[i] != d_->data[i]) return false;  // never past text's end
   return text[i] == 0;
 }
 

@@ -31,7 +31,7 @@ class KxString {
   bool isEmpty() const { return d_->size == 0; }
   // Always terminated; the block's own characters (a shared block is never written).
   const wchar_t* constData() const { return d_->data; }
-  // The characters of a block of this string's own.
+  // The characters of a block of this string's own; null when no such block could be had.
   wchar_t* data();
   wchar_t at(int index) const { return d_->data[index]; }
   wchar_t operator[](int index) const { return d_->data[index]; }

@@ -183,6 +183,9 @@ TEST(KxString, ComparesByCodeUnitsThenLength) {
   EXPECT_EQ(abc.compare(abc), 0);
   // Embedded zeros count as characters.
   EXPECT_FALSE(KxString(L"a\0b", 3) == KxString(L"a\0c", 3));
+  // A zero inside the string ends the compared text there: nothing is read past its end.
+  EXPECT_FALSE(KxString(L"\0", 1) == L"");
+  EXPECT_FALSE(KxString(L"a\0", 2) == L"a");
 }
 
 TEST(KxString, NumbersFitEveryRadix) {

@@ -1,7 +1,6 @@
 #include "setup/InstallCleanUp.h"
 
 #include "base/FileUtils.h"
-
 #include "setup/InstallDataFolders.h"
 #include "setup/ZeloSetupCore.h"
 #include "setup/tests/SetupFakes.h"

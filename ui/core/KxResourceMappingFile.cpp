@@ -16,10 +16,12 @@ KxByteArray readWholeFile(const KxString& path) {
   if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFF0) return KxByteArray();
   KxByteArray bytes;
   bytes.resize(static_cast<int>(size.QuadPart));
+  if (size.QuadPart == 0) return bytes;
+  char* target = bytes.size() == size.QuadPart ? bytes.data() : nullptr;
   DWORD read = 0;
-  if (size.QuadPart > 0 &&
-      (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(size.QuadPart), &read, nullptr) ||
-       read != size.QuadPart))
+  if (!target ||  // no memory for the whole file: never read into a smaller block
+      !ReadFile(file.get(), target, static_cast<DWORD>(size.QuadPart), &read, nullptr) ||
+      read != size.QuadPart)
     return KxByteArray();
   return bytes;
 }

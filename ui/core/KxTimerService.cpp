@@ -52,8 +52,13 @@ int KxTimerService::nextId() {
 int KxTimerService::add(KxTimer* timer, int intervalMs) {
   if (!ensureWindow()) return -1;
   const int id = nextId();
-  if (!SetTimer(window_, static_cast<UINT_PTR>(id), static_cast<UINT>(intervalMs), nullptr))
+  if (!SetTimer(window_, static_cast<UINT_PTR>(id), static_cast<UINT>(intervalMs), nullptr)) {
+    if (timers_.empty()) {  // the window lives only while a timer runs
+      DestroyWindow(window_);
+      window_ = nullptr;
+    }
     return -1;
+  }
   timers_[id] = timer;
   return id;
 }
