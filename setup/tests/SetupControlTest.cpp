@@ -90,6 +90,8 @@ TEST_F(SetupControlTest, SilentFolderForms) {
       {L"ZeloSetup.exe -silence=T:\\Apps\\Test", L"T:\\Apps\\Test\\"},
       {L"\"T:\\my setup\\ZeloSetup.exe\" -silence \"T:\\My Apps\\Zelo\"", L"T:\\My Apps\\Zelo\\"},
       {L"ZeloSetup.exe -silence T:\\", L"T:\\OrviZelo\\"},
+      // Read as the validity rule reads it: never cut to the drive root.
+      {L"ZeloSetup.exe -silence T:/Apps/Test", L"T:\\Apps\\Test\\"},
   };
   for (const auto& c : cases) {
     ZeloSetupControl& control = make(finishWith(true));
