@@ -36,7 +36,7 @@ void ZeloFileCleaner::execute() {
   // No handle of this process may keep the installation folder busy.
   SetCurrentDirectoryW(paths_.executableFolder().c_str());
   if (!path_.empty()) {
-    std::wstring refusal = removalRefusal(path_);
+    std::wstring refusal = removalRefusal(path_, paths_);
     if (!refusal.empty()) {
       writeLog(L"ZeloFileCleaner::execute, refuse to remove %s, %s.", path_.c_str(),
                refusal.c_str());

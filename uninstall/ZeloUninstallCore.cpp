@@ -48,7 +48,7 @@ void ZeloUninstallCore::setSilent(bool silent) {
 }
 
 std::wstring ZeloUninstallCore::relocationFolder() const {
-  return paths_.resolvedDataRoot() + L"setup\\uninstall\\";
+  return paths_.relocationFolder();
 }
 
 std::wstring ZeloUninstallCore::relaunchCommandLine() const {
