@@ -71,7 +71,8 @@ bool enclosesAny(const std::wstring& outer, const FolderIdentity& outerIdentity,
     const std::wstring candidate = withoutTrailingBackslashes(inner);
     if (candidate.empty()) continue;
     if (isSpelledSameOrAbove(outer, candidate)) return true;
-    for (const std::wstring& ancestor : selfAndAncestors(candidate)) ancestors.insert(upperCase(ancestor));
+    for (const std::wstring& ancestor : selfAndAncestors(candidate))
+      ancestors.insert(upperCase(ancestor));
   }
   for (const std::wstring& ancestor : ancestors)
     if (folderIdentity(ancestor) == outerIdentity) return true;

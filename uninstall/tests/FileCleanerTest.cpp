@@ -143,7 +143,9 @@ class SuspendedProcess {
     if (process_) TerminateProcess(process_.get(), 0);
   }
   DWORD pid() const { return pid_; }
-  bool running() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
+  bool running() const {
+    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+  }
 
  private:
   UniqueHandle process_;
@@ -192,7 +194,8 @@ TEST_F(FileCleanerTest, FolderSwappedWhileTheProgramsRunIsLeft) {
     void onReady() override {}
     void onProgress(const std::wstring& item, int, int) override {
       if (item.size() < 11 || item.compare(item.size() - 11, 11, L"zelorun.exe") != 0) return;
-      swapped = MoveFileW(folder.c_str(), moved.c_str()) && CreateDirectoryW(folder.c_str(), nullptr) &&
+      swapped = MoveFileW(folder.c_str(), moved.c_str()) &&
+                CreateDirectoryW(folder.c_str(), nullptr) &&
                 zelotest::writeTextFile(folder + L"\\letter.txt", "user data");
     }
     void onFinished() override { finished = true; }

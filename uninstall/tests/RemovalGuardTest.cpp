@@ -63,7 +63,8 @@ TEST_F(RemovalGuard, RefusesTheSystemsAndTheUsersFolders) {
       {L"\\\\?\\unix\\", kNotFullPath},
       {L"\\\\?\\C:\\", kNotFullPath},
   };
-  for (const auto& row : rows) EXPECT_EQ(removalRefusal(row.folder, paths()), row.reason) << row.folder;
+  for (const auto& row : rows)
+    EXPECT_EQ(removalRefusal(row.folder, paths()), row.reason) << row.folder;
 }
 
 TEST_F(RemovalGuard, AcceptsBothInstallationLayouts) {
@@ -342,7 +343,8 @@ class RelocationRefusalTest : public uninstalltest::UninstallTest,
 // uninstaller: the copies' folders must be refused on their own grounds.
 TEST_P(RelocationRefusalTest, UninstallersOwnFoldersAreRefused) {
   const std::wstring target = GetParam().target(dataRoot());
-  const std::wstring copy = dataRoot() + L"setup\\uninstall\\{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}";
+  const std::wstring copy =
+      dataRoot() + L"setup\\uninstall\\{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}";
   SHCreateDirectoryExW(nullptr, (copy + L"\\sub").c_str(), nullptr);
   SHCreateDirectoryExW(nullptr, target.c_str(), nullptr);
   zelotest::writeTextFile(copy + L"\\uninstall.exe", "copy");
