@@ -2,11 +2,14 @@
 
 #include "base/FileUtils.h"
 #include "base/SpecialFolders.h"
+#include "uninstall/FolderIdentity.h"
+#include "uninstall/ProcessImages.h"
 
 #include <shlobj.h>
 #include <windows.h>
 
 #include <cwctype>
+#include <set>
 #include <vector>
 
 namespace {
@@ -46,11 +49,34 @@ bool equalNoCase(const std::wstring& a, const std::wstring& b) {
                               static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
-// True when folder is other or lies above it (both without trailing backslashes).
-bool isSameOrAbove(const std::wstring& folder, const std::wstring& other) {
+std::wstring upperCase(std::wstring text) {
+  if (!text.empty()) CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
+  return text;
+}
+
+// True when folder is other or lies above it as written (both without trailing backslashes).
+bool isSpelledSameOrAbove(const std::wstring& folder, const std::wstring& other) {
   if (other.size() < folder.size()) return false;
   if (!equalNoCase(folder, other.substr(0, folder.size()))) return false;
   return other.size() == folder.size() || other[folder.size()] == L'\\';
+}
+
+// True when outer (whose identity is outerIdentity) is one of inners or lies above one, either
+// as written or as the same folder reached by another spelling: a short name, a share, a drive
+// alias or a link.
+bool enclosesAny(const std::wstring& outer, const FolderIdentity& outerIdentity,
+                 const std::vector<std::wstring>& inners) {
+  std::set<std::wstring> ancestors;  // upper case, so that each folder is opened once
+  for (const std::wstring& inner : inners) {
+    const std::wstring candidate = withoutTrailingBackslashes(inner);
+    if (candidate.empty()) continue;
+    if (isSpelledSameOrAbove(outer, candidate)) return true;
+    for (const std::wstring& ancestor : selfAndAncestors(candidate))
+      ancestors.insert(upperCase(ancestor));
+  }
+  for (const std::wstring& ancestor : ancestors)
+    if (folderIdentity(ancestor) == outerIdentity) return true;
+  return false;
 }
 
 std::wstring fullPath(const std::wstring& path) {
@@ -90,12 +116,11 @@ std::vector<std::wstring> protectedFolders() {
   return folders;
 }
 
-bool holdsProtectedFolder(const std::wstring& folder) {
-  for (const std::wstring& other : protectedFolders()) {
-    std::wstring candidate = withoutTrailingBackslashes(other);
-    if (!candidate.empty() && isSameOrAbove(folder, candidate)) return true;
-  }
-  return false;
+// The uninstaller's own program as this process runs it and as the paths name it.
+std::vector<std::wstring> executableFolders(const UninstallPaths& paths) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  return {folderOf(self), folderOf(paths.resolvedExecutable())};
 }
 
 bool isFile(const std::wstring& path) {
@@ -108,21 +133,56 @@ bool isFolder(const std::wstring& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-}  // namespace
-
-std::wstring removalRefusal(const std::wstring& installPath) {
-  const std::wstring folder = withoutTrailingBackslashes(installPath);
+// Why folder (without trailing backslashes) is not written as a plain full path; empty when it is.
+std::wstring spellingRefusal(const std::wstring& folder) {
   if (!isDriveAbsolute(folder + L"\\") && !isShareAbsolute(folder))
     return L"it is not a full path on a drive or share";
-  if (!equalNoCase(withoutTrailingBackslashes(fullPath(folder)), folder))
+  // A stream name ("Desktop::$INDEX_ALLOCATION") names the folder it belongs to.
+  if (folder.find(L':', isDriveAbsolute(folder + L"\\") ? 2 : 0) != std::wstring::npos)
+    return L"it holds a colon after the drive letter";
+  // With its backslash, "C:" names the drive's root rather than the drive's current folder.
+  if (!equalNoCase(withoutTrailingBackslashes(fullPath(folder + L"\\")), folder))
     return L"it is not written as a plain full path";
   if (isRoot(folder)) return L"it is the root of a drive or share";
-  if (holdsProtectedFolder(folder)) return L"it is or holds a folder of the system or the user";
+  return std::wstring();
+}
+
+// Why the folder (of the given identity) belongs to someone else than the installation.
+std::wstring ownerRefusal(const std::wstring& folder, const FolderIdentity& identity,
+                          const UninstallPaths& paths) {
+  if (enclosesAny(folder, identity, protectedFolders()))
+    return L"it is or holds a folder of the system or the user";
+  const std::wstring relocation = withoutTrailingBackslashes(paths.relocationFolder());
+  if (enclosesAny(folder, identity, {relocation}) ||
+      enclosesAny(relocation, folderIdentity(relocation), {folder}))
+    return L"it is, holds or lies in the uninstaller's relocation folder";
+  if (enclosesAny(folder, identity, executableFolders(paths)))
+    return L"it holds the running uninstaller";
+  return std::wstring();
+}
+
+}  // namespace
+
+std::wstring removalRefusal(const std::wstring& installPath, const UninstallPaths& paths) {
+  const std::wstring folder = withoutTrailingBackslashes(installPath);
+  std::wstring refusal = spellingRefusal(folder);
+  if (!refusal.empty()) return refusal;
   DWORD attributes = GetFileAttributesW(folder.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
     return L"it is not a folder";
-  if (isReparsePoint(attributes)) return L"it is a link";
+  const FolderIdentity identity = folderIdentity(folder);
+  if (!identity.known) return L"it cannot be opened to tell which folder it is";
+  refusal = ownerRefusal(folder, identity, paths);
+  if (!refusal.empty()) return refusal;
+  if (isReparsePoint(attributes) || isLinkNow(folder)) return L"it is a link";
   if (!isFile(folder + L"\\Uninstall.exe") && !isFolder(folder + L"\\8.22.0.2"))
     return L"it holds neither Uninstall.exe nor 8.22.0.2";
+  return std::wstring();
+}
+
+std::wstring lateRemovalRefusal(const std::wstring& installPath, const FolderIdentity& checked) {
+  const std::wstring folder = withoutTrailingBackslashes(installPath);
+  if (isLinkNow(folder)) return L"it has become a link";
+  if (folderIdentity(folder) != checked) return L"it is no longer the folder that was checked";
   return std::wstring();
 }

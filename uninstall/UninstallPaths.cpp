@@ -15,6 +15,10 @@ std::wstring UninstallPaths::resolvedDataRoot() const {
   return dataRoot.empty() ? uninstallerDataRoot() : dataRoot;
 }
 
+std::wstring UninstallPaths::relocationFolder() const {
+  return resolvedDataRoot() + L"setup\\uninstall\\";
+}
+
 std::wstring UninstallPaths::executableFolder() const {
   std::wstring path = resolvedExecutable();
   size_t slash = path.find_last_of(L'\\');

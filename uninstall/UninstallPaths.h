@@ -12,6 +12,8 @@ struct UninstallPaths {
   std::wstring resolvedExecutable() const;
   // Created with all missing parents.
   std::wstring resolvedDataRoot() const;
+  // resolvedDataRoot() + "setup\\uninstall\\": the relocated copies live below it.
+  std::wstring relocationFolder() const;
   // The folder of the executable, without a trailing backslash.
   std::wstring executableFolder() const;
 };

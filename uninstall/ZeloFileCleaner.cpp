@@ -35,29 +35,34 @@ void ZeloFileCleaner::execute() {
   writeLog(L"ZeloFileCleaner::execute begin.");
   // No handle of this process may keep the installation folder busy.
   SetCurrentDirectoryW(paths_.executableFolder().c_str());
-  if (!path_.empty()) {
-    std::wstring refusal = removalRefusal(path_);
-    if (!refusal.empty()) {
-      writeLog(L"ZeloFileCleaner::execute, refuse to remove %s, %s.", path_.c_str(),
-               refusal.c_str());
-      return;
-    }
+  // Without a folder the programs would be started by relative paths and every process whose
+  // folder cannot be read would count as running from it: nothing of the removal may run.
+  if (path_.empty()) {
+    writeLog(L"Begin delete files, directory is %s", path_.c_str());
+    writeLog(L"Exception case.");
+    return;
   }
+  if (!_passes(removalRefusal(path_, paths_))) return;
+  const FolderIdentity checked = folderIdentity(path_);
   _reportProgress(path_ + L"UnInstall.exe");
   _startSetupmetrics();
   _startZeloRun();
   _endProcessesInFolder();
+  // The programs had seconds in which the folder could be swapped for a link to other data.
+  if (!_passes(lateRemovalRefusal(path_, checked))) return;
   writeLog(L"Begin delete files, directory is %s", path_.c_str());
-  if (path_.empty()) {
-    writeLog(L"Exception case.");
-    return;
-  }
   _deleteDirectory(path_);
   writeLog(L"End delete files.");
   if (!RemoveDirectoryW(path_.c_str()))
     writeLog(L"RemoveDirectory %s fail, last error is %d", path_.c_str(),
              static_cast<int>(GetLastError()));
   if (listener_) listener_->onFinished();
+}
+
+bool ZeloFileCleaner::_passes(const std::wstring& refusal) const {
+  if (refusal.empty()) return true;
+  writeLog(L"ZeloFileCleaner::execute, refuse to remove %s, %s.", path_.c_str(), refusal.c_str());
+  return false;
 }
 
 void ZeloFileCleaner::_reportProgress(const std::wstring& itemPath) {
@@ -87,8 +92,11 @@ void ZeloFileCleaner::_startZeloRun() {
 void ZeloFileCleaner::_endProcessesInFolder() {
   const DWORD self = GetCurrentProcessId();
   for (const ProcessImage& image : runningProcesses()) {
-    // Never this process: a removal started from inside the folder must not end itself.
-    if (image.processId == self || folderOf(image.modulePath) != path_) continue;
+    // Never this process: a removal started from inside the folder must not end itself. A
+    // process whose module cannot be read runs from nowhere known, so never from the folder.
+    if (image.processId == self || image.modulePath.empty() || path_.empty() ||
+        folderOf(image.modulePath) != path_)
+      continue;
     UniqueHandle process(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, image.processId));
     if (process && WaitForSingleObject(process.get(), kEndWaitMs) != WAIT_OBJECT_0)
       TerminateProcess(process.get(), 0);

@@ -38,6 +38,8 @@ class ZeloFileCleaner : public WorkerThread {
   void _endProcessesInFolder();
   void _deleteDirectory(const std::wstring& folder);
   void _reportProgress(const std::wstring& itemPath);
+  // True when refusal is empty; otherwise logs it and the removal must stop.
+  bool _passes(const std::wstring& refusal) const;
 
   ZeloUninstallListener* listener_ = nullptr;
   UninstallPaths paths_;

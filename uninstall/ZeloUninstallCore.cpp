@@ -47,9 +47,7 @@ void ZeloUninstallCore::setSilent(bool silent) {
   processChecker_->setListener(nullptr);
 }
 
-std::wstring ZeloUninstallCore::relocationFolder() const {
-  return paths_.resolvedDataRoot() + L"setup\\uninstall\\";
-}
+std::wstring ZeloUninstallCore::relocationFolder() const { return paths_.relocationFolder(); }
 
 std::wstring ZeloUninstallCore::relaunchCommandLine() const {
   std::wstring folder = path_;

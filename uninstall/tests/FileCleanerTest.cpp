@@ -2,11 +2,15 @@
 
 #include "base/DataFolders.h"
 #include "testing/TestSupport.h"
+#include "base/WinHandles.h"
+#include "uninstall/ProcessImages.h"
 #include "uninstall/ProductInfo.h"
 #include "uninstall/ZeloUninstallControl.h"
 #include "uninstall/ZeloUninstallCore.h"
 #include "uninstall/tests/RecordingUninstallUI.h"
 #include "uninstall/tests/UninstallFixtures.h"
+
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -120,14 +124,99 @@ TEST_F(FileCleanerTest, RemovalNeverDescendsIntoALinkedFolder) {
   EXPECT_TRUE(zelotest::pathExists(outside / L"precious.txt"));
 }
 
+// A process started suspended has no module list yet, so its folder cannot be read.
+class SuspendedProcess {
+ public:
+  SuspendedProcess() {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    std::wstring commandLine = L"zelo_test_helper.exe sleep 60000";
+    if (CreateProcessW(zelotest::helperProgram().c_str(), &commandLine[0], nullptr, nullptr, FALSE,
+                       CREATE_SUSPENDED, nullptr, nullptr, &startup, &info)) {
+      process_.reset(info.hProcess);
+      thread_.reset(info.hThread);
+      pid_ = info.dwProcessId;
+    }
+  }
+  ~SuspendedProcess() {
+    if (process_) TerminateProcess(process_.get(), 0);
+  }
+  DWORD pid() const { return pid_; }
+  bool running() const {
+    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+  }
+
+ private:
+  UniqueHandle process_;
+  UniqueHandle thread_;
+  DWORD pid_ = 0;
+};
+
+// With an empty path the programs would start by relative paths (from the uninstaller's folder)
+// and every process whose folder cannot be read would match the empty folder and be ended.
 TEST_F(FileCleanerTest, EmptyPathStopsBeforeAnyDeletion) {
+  zelotest::TempFolder app(L"uninstaller");
+  SHCreateDirectoryExW(nullptr, (app / L"8.22.0.2").c_str(), nullptr);
+  for (const wchar_t* name : {L"setupmetrics.exe", L"zelorun.exe"})
+    ASSERT_TRUE(CopyFileW(uninstalltest::standInProgram().c_str(),
+                          (app / L"8.22.0.2\\" + name).c_str(), FALSE));
+  SuspendedProcess unreadable;
+  ASSERT_TRUE(unreadable.running());
+  bool listed = false;
+  for (const ProcessImage& image : runningProcesses())
+    if (image.processId == unreadable.pid()) listed = image.modulePath.empty();
+  EXPECT_TRUE(listed) << "the suspended helper's folder was readable";
+  UninstallPaths paths = this->paths();
+  paths.executable = app / L"uninstall.exe";
+
   zelotest::LogTail tail;
-  ZeloFileCleaner cleaner(nullptr, paths());
+  ZeloFileCleaner cleaner(nullptr, paths);
   cleaner.setPath(L"");
   cleaner.run(false);
+  SetCurrentDirectoryW(zelotest::binFolder().c_str());
   EXPECT_TRUE(tail.contains(L"ZeloFileCleaner::setPath, path is empty."));
+  EXPECT_TRUE(tail.contains(L"Begin delete files, directory is "));
   EXPECT_TRUE(tail.contains(L"Exception case."));
   EXPECT_FALSE(tail.contains(L"End delete files."));
+  EXPECT_FALSE(records_.ran(L"setupmetrics.exe"));
+  EXPECT_FALSE(records_.ran(L"zelorun.exe"));
+  EXPECT_TRUE(unreadable.running());
+}
+
+// Between the check and the deletion the companion programs run for seconds; a folder swapped
+// in meanwhile (here from the last progress report before them) is not the one that passed.
+TEST_F(FileCleanerTest, FolderSwappedWhileTheProgramsRunIsLeft) {
+  OlderInstallation install;
+  const std::wstring moved = install.folder() + L" moved";
+  struct Swapper : ZeloUninstallListener {
+    void onRunning() override {}
+    void onReady() override {}
+    void onProgress(const std::wstring& item, int, int) override {
+      if (item.size() < 11 || item.compare(item.size() - 11, 11, L"zelorun.exe") != 0) return;
+      swapped = MoveFileW(folder.c_str(), moved.c_str()) &&
+                CreateDirectoryW(folder.c_str(), nullptr) &&
+                zelotest::writeTextFile(folder + L"\\letter.txt", "user data");
+    }
+    void onFinished() override { finished = true; }
+    std::wstring folder, moved;
+    bool swapped = false, finished = false;
+  } swapper;
+  swapper.folder = install.folder();
+  swapper.moved = moved;
+
+  zelotest::LogTail tail;
+  ZeloFileCleaner cleaner(&swapper, paths());
+  cleaner.setPath(install.path());
+  cleaner.run(false);
+  ASSERT_TRUE(swapper.swapped);
+  EXPECT_TRUE(zelotest::pathExists(install.folder() + L"\\letter.txt"));
+  EXPECT_TRUE(zelotest::pathExists(moved + L"\\Uninstall.exe"));
+  EXPECT_FALSE(swapper.finished);
+  EXPECT_TRUE(tail.contains(L"ZeloFileCleaner::execute, refuse to remove " + install.path() +
+                            L", it is no longer the folder that was checked."))
+      << tail.last();
+  EXPECT_FALSE(tail.contains(L"Begin delete files, directory is " + install.path()));
 }
 
 namespace {
