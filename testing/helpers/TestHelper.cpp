@@ -3,6 +3,8 @@
 //   hold-file PATH SHARE READY RELEASE   keeps PATH open with the given FILE_SHARE_* bits
 //   window CLASS READY RELEASE           keeps a top-level window of that class
 //   quitting-window CLASS READY RELEASE  the same, but quits when it receives WM_APP + 601
+//   keep-desktop                         keeps a hidden window until the session ends (see
+//                                        tools/with-wineserver)
 //   log FOLDER NAME COUNT TAG            writes COUNT lines "TAG n" through a LogFile
 //   sleep MS                             waits, then exits 0
 //   exit CODE                            exits with CODE at once
@@ -90,6 +92,14 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (mode == L"window" && argc == 5) return holdWindow(argv[2], argv[3], argv[4], false);
   if (mode == L"quitting-window" && argc == 5) return holdWindow(argv[2], argv[3], argv[4], true);
+  if (mode == L"keep-desktop" && argc == 2) {
+    HWND window = CreateWindowExW(0, L"STATIC", L"keep-desktop", WS_POPUP, 0, 0, 1, 1, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!window) return 3;
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+    return 0;
+  }
   if (mode == L"log" && argc == 6) {
     LogFile log(argv[2], argv[3]);
     int count = _wtoi(argv[4]);
